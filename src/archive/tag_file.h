@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vd {
+
+// The parsed form of every text file of the launcher: an ordered map from tag name to values.
+// A missing tag or value reads as the empty string.
+class TagFile {
+ public:
+  TagFile() = default;
+  // Parses the whole file; raises "Unable to load input file: <path>" when it cannot be opened.
+  explicit TagFile(const std::string& path);
+  virtual ~TagFile() = default;
+
+  // Parses [start, start + length) of an open stream; a negative length means to its end.
+  void parse(std::FILE* stream, const std::string& sourceName, int64_t start, int64_t length);
+
+  std::string get(const std::string& name, int index = 0) const;
+  int count(const std::string& name) const;
+  // All values of a tag (empty when it is missing).
+  const std::vector<std::string>& values(const std::string& name) const;
+  void set(const std::string& name, const std::string& value);
+  void add(const std::string& name, const std::string& value);
+  bool getBoolean(const std::string& name, bool defaultValue) const;
+  void setBoolean(const std::string& name, bool value);
+  void setJvmLocation(const std::string& home, const std::string& file, bool temporary);
+  // Writes the file; a path that cannot be opened writes nothing and raises nothing.
+  void write(const std::string& path) const;
+
+  bool loaded() const { return loaded_; }
+  int lineCounter() const { return lineCounter_; }
+  const std::string& sourceName() const { return sourceName_; }
+  const std::vector<std::pair<std::string, std::vector<std::string>>>& entries() const {
+    return entries_;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::vector<std::string>>> entries_;
+  bool loaded_ = false;
+  int lineCounter_ = 0;
+  std::string sourceName_;
+};
+
+// The shared quoted-argument reader. In quoted mode `position` points just after the opening
+// double quote; two double quotes stand for one. On return `position` is just after the
+// argument, or -1 at the end of the text. Raises "Expected double quote to end argument near N".
+std::string readQuotedArgument(const std::string& text, int& position, bool quoted);
+
+}  // namespace vd

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace vd {
+
+// A failure with a finished message. Layers that know more context catch it and throw a new
+// one whose message is their context text followed by the caught message.
+class LauncherException {
+ public:
+  explicit LauncherException(std::string message) : message_(std::move(message)) {}
+  virtual ~LauncherException() = default;
+  const std::string& message() const { return message_; }
+
+ private:
+  std::string message_;
+};
+
+// An error in the instruction program; only the run driver catches it.
+class InstructionsException {
+ public:
+  InstructionsException(std::string message, int32_t line)
+      : message_(std::move(message)), line_(line) {}
+  virtual ~InstructionsException() = default;
+  const std::string& message() const { return message_; }
+  int32_t line() const { return line_; }
+
+ private:
+  std::string message_;
+  int32_t line_;
+};
+
+}  // namespace vd
