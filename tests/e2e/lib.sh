@@ -1,0 +1,37 @@
+# Shared by the end-to-end tests. Sourced; the test runner sets:
+#   VD_LAUNCHER   the native launcher      VD_PACK        the native vdpack
+#   VD_WIN64_DIR  the Windows x86_64 build directory (empty when not built)
+#   VD_WINEPREFIX the private Wine prefix  VD_JAVA_DIR    where Verify.jar is built
+set -euo pipefail
+
+# A fresh scratch directory per test, removed when the test ends.
+VD_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vde2e.XXXXXX")
+trap 'rm -rf "$VD_TMP"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expect_eq() {  # expected actual what
+  [ "$1" == "$2" ] || fail "$3: expected [$1], got [$2]"
+}
+
+expect_contains() {  # file-or-text needle what
+  grep -qF -- "$2" <<<"$1" || fail "$3: [$2] not in [$1]"
+}
+
+have_wine() { [ -n "${VD_WIN64_DIR:-}" ] && [ -x "$(command -v wine)" ] && [ -f "$VD_WIN64_DIR/src/vdlauncher.exe" ]; }
+
+# Runs a Windows program under the private, headless prefix; prints its output, keeps its exit code.
+wine_run() {
+  WINEPREFIX="$VD_WINEPREFIX" WINEDEBUG=-all timeout 60 wine "$@"
+}
+
+# The host path of a file as Wine sees it (drive Z: is the host's root).
+winpath() { echo "Z:${1//\//\\}"; }
+
+# Runs a command with a time limit, capturing the exit code in $rc without stopping the test.
+run() {
+  set +e
+  timeout 60 "$@"
+  rc=$?
+  set -e
+}
