@@ -3,18 +3,28 @@
 #include "launcher/driver.h"
 #include "launcher/log.h"
 #include "platform/module.h"
+#include "ui/headless_progress_ui.h"
+#include "ui/status.h"
 
 namespace vd {
 
 int runLauncherProcess(const std::vector<std::string>& args) {
+  HeadlessProgressUi ui;
+  setProgressUi(&ui);
+  int result = -1;
   try {
     initDebugLog();
-    if (args.empty()) return 0;
-    std::vector<std::string> arguments(args.begin() + 1, args.end());
-    return runDriver(arguments, platform::moduleFileName());
+    if (args.empty()) {
+      result = 0;
+    } else {
+      std::vector<std::string> arguments(args.begin() + 1, args.end());
+      result = runDriver(arguments, platform::moduleFileName());
+    }
   } catch (...) {
-    return -1;
+    result = -1;
   }
+  setProgressUi(nullptr);
+  return result;
 }
 
 }  // namespace vd
