@@ -3,9 +3,11 @@
 // ends; the worker thread owns it except for the two values the window thread also touches
 // (the cancel request and the exit code), which are atomic.
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "archive/launcher_archive.h"
+#include "instructions/jvm_commands.h"
 #include "instructions/variables.h"
 #include "launcher/settings.h"
 #include "platform/temp_state.h"
@@ -34,6 +36,7 @@ struct ProcessState {
   DebugLogState debugLog;
   LauncherArchive archive;
   InstructionVariables variables;
+  std::unique_ptr<JvmCommands> jvmCommands;  // see jvmCommands()
   StatusState status;
   TempFileState tempFiles;
   LaunchOutput lastLaunch;
