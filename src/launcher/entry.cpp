@@ -3,12 +3,15 @@
 #include "launcher/driver.h"
 #include "launcher/log.h"
 #include "platform/module.h"
+#include "platform/os_family.h"
+#include "platform/temp_files.h"
 #include "ui/headless_progress_ui.h"
 #include "ui/status.h"
 
 namespace vd {
 
 int runLauncherProcess(const std::vector<std::string>& args) {
+  initWindows9xFlag();
   HeadlessProgressUi ui;
   setProgressUi(&ui);
   int result = -1;
@@ -18,6 +21,7 @@ int runLauncherProcess(const std::vector<std::string>& args) {
       result = 0;
     } else {
       std::vector<std::string> arguments(args.begin() + 1, args.end());
+      TempFilesCleanup cleanup;
       result = runDriver(arguments, platform::moduleFileName());
     }
   } catch (...) {
