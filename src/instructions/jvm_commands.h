@@ -29,8 +29,8 @@ class JvmCommands {
   virtual void doExecuteLauncher(int32_t position) = 0;
 };
 
-// The implementation the launcher uses unless another one was installed. Defined in exactly
-// one source file of the build.
+// The implementation the launcher uses unless another one was installed (defined in
+// default_jvm_commands.cpp).
 std::unique_ptr<JvmCommands> makeDefaultJvmCommands();
 
 // The process-wide implementation: the installed one, else the default (made on first use).

@@ -1,6 +1,7 @@
-// Placeholder bodies until the JVM search, verification and launch land: every JVM command
-// fails with a clear message instead of doing nothing.
-#include "instructions/jvm_commands.h"
+#include "instructions/unavailable_jvm_commands.h"
+
+#include <string>
+
 #include "launcher/exceptions.h"
 
 namespace vd {
@@ -23,7 +24,7 @@ class UnavailableJvmCommands : public JvmCommands {
 
 }  // namespace
 
-std::unique_ptr<JvmCommands> makeDefaultJvmCommands() {
+std::unique_ptr<JvmCommands> makeUnavailableJvmCommands() {
   return std::make_unique<UnavailableJvmCommands>();
 }
 
