@@ -87,6 +87,16 @@ wine_cases=(
 )
 check_tempdir_untouched wine_rc "$(winpath "$VD_TMP/tempdir")" "${wine_cases[@]}"
 
+# Runs the Windows launcher at $1 with -vd:orig naming itself, the temporary directory
+# $tempdir and the debug log $debug.
+wine_self_removal() {
+  set +e
+  DBGWIN32KRT=$(winpath "$debug") wine_run "$1" -vd:silent -vd:tempdir "$(winpath "$tempdir")" \
+    -vd:orig "$(winpath "$1")" -vd:version
+  rc=$?
+  set -e
+}
+
 # Wine: the hidden batch file removes the launcher, then its directory, then itself. The
 # directory name holds what cmd.exe would otherwise read as variables and command separators.
 self_dir="$VD_TMP/w%1&b%PATH%/x y"
@@ -96,11 +106,7 @@ tempdir="$VD_TMP/tempdir"
 rm -rf "$tempdir" && make_tempdir "$tempdir"
 before=$(snapshot "$tempdir")
 debug="$VD_TMP/debug.txt"
-set +e
-DBGWIN32KRT=$(winpath "$debug") wine_run "$self_dir/setup.exe" -vd:silent \
-  -vd:tempdir "$(winpath "$tempdir")" -vd:orig "$(winpath "$self_dir/setup.exe")" -vd:version
-rc=$?
-set -e
+wine_self_removal "$self_dir/setup.exe"
 expect_eq 0 "$rc" "wine self-removal exit code"
 wait_until 30 gone "$self_dir" || fail "wine launcher directory still there: $(ls -la "$self_dir")"
 wait_until 30 no_batch_in "$tempdir" || fail "the batch file did not remove itself"
@@ -122,11 +128,7 @@ WINEPREFIX="$VD_WINEPREFIX" WINEDEBUG=-all timeout 200 wine cmd /c \
   "ping -n 180 127.0.0.1 >nul <$(winpath "$held_dir/setup.exe")" &
 holder=$!
 sleep 2
-set +e
-DBGWIN32KRT=$(winpath "$debug") wine_run "$held_dir/setup.exe" -vd:silent \
-  -vd:tempdir "$(winpath "$tempdir")" -vd:orig "$(winpath "$held_dir/setup.exe")" -vd:version
-rc=$?
-set -e
+wine_self_removal "$held_dir/setup.exe"
 expect_eq 0 "$rc" "held launcher exit code"
 finished=0
 wait_until 150 no_batch_in "$tempdir" && finished=1
