@@ -46,7 +46,6 @@ ProbeResult probeFileForReading(const std::string& path) {
     return ProbeResult::kOpened;
   }
   if (errno == ENOENT || errno == ENOTDIR) return ProbeResult::kMissing;
-  if (errno == ETXTBSY) return ProbeResult::kInUse;
   return ProbeResult::kFailed;
 }
 
