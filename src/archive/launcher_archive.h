@@ -5,33 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "archive/file_index.h"
 #include "archive/tag_file.h"
+#include "jvm/jvm_search.h"
+#include "launch/launch_script.h"
 
 namespace vd {
-
-enum EmbeddedFileType : int {
-  Instructions = 0,
-  JvmFile = 1,
-  LaunchScriptFile = 2,
-  ClassPathArchive = 3,
-  JvmInstaller = 4,
-  VerifyArchive = 5,
-  ApplicationArchive = 6,
-  EmbeddedLauncher = 7,
-  JvmMessage = 8,
-};
-
-struct FileIndexEntry {
-  int type = 0;
-  std::unique_ptr<TagFile> content;  // parsed text files (types 0, 1, 2, 8) once loaded
-  int32_t fileId = -1;
-  uint32_t length = 0;
-  uint32_t offset = 0;
-  std::string name;
-  bool compressed = false;
-  uint32_t decompressedCount = 0;
-  uint32_t decompressedSize = 0;
-};
 
 class InstructionInterpreter;
 
@@ -44,7 +23,7 @@ class LauncherArchive {
   LauncherArchive& operator=(const LauncherArchive&) = delete;
 
   // Reads the file index of the launcher file once per process; with `load`, then parses the
-  // embedded text files from the same stream.
+  // embedded text files from the same stream. A failed open leaves the archive unopened.
   void open(bool load);
   bool opened() const { return opened_; }
 
@@ -58,22 +37,33 @@ class LauncherArchive {
   std::unique_ptr<InstructionInterpreter> program;
   const TagFile* launchScriptFile = nullptr;
   std::vector<const TagFile*> jvmFiles;
+  // Made from the files above: the launch script (the first one loaded) and the JVM search
+  // with one descriptor per jvm file, in load order.
+  std::unique_ptr<LaunchScript> launchScript;
+  JvmSearch jvmSearch;
   bool jvmListSupplied = false;
   std::string jvmNotFoundMessage;
   std::string verifyClassPath;
   std::string verifyClassName;
 
-  // Remembered by the trailer search: bytes after the identification value, and the kind of
-  // the launcher's own file (-2 while unknown).
+  // Remembered by the trailer search of the launcher's own file: bytes after the
+  // identification value, and the file's kind (-2 while unknown).
   int64_t tailSize = 0;
   int cachedLauncherKind = -2;
 
  private:
+  friend void loadEmbeddedTextFiles(LauncherArchive& archive, std::FILE* launcher);
+  void readIndex(std::FILE* launcher, bool load);
+  void logEntries() const;
+  // Forgets the entries and everything loaded from their content.
+  void discardEntries();
+
   std::vector<FileIndexEntry> entries_;
   bool opened_ = false;
 };
 
-// The kind byte of the named launcher file, or -1 when the file cannot be opened.
+// The kind byte of the named launcher file, or -1 when the file cannot be opened. The result
+// for the launcher's own file is found once and kept, with its tail.
 int launcherKind(const std::string& path);
 
 }  // namespace vd

@@ -34,12 +34,18 @@ class TagFile {
   bool loaded() const { return loaded_; }
   int lineCounter() const { return lineCounter_; }
   const std::string& sourceName() const { return sourceName_; }
-  const std::vector<std::pair<std::string, std::vector<std::string>>>& entries() const {
-    return entries_;
-  }
+  using Entry = std::pair<std::string, std::vector<std::string>>;
+  const std::vector<Entry>& entries() const { return entries_; }
 
  private:
-  std::vector<std::pair<std::string, std::vector<std::string>>> entries_;
+  friend class TagTextParser;
+  Entry* find(const std::string& name);
+  const Entry* find(const std::string& name) const;
+  void remove(const std::string& name);
+  // Logs "Syntax error in <source> at line <n> ==> <detail>" as an error and raises it.
+  [[noreturn]] void syntaxError(int line, const std::string& detail) const;
+
+  std::vector<Entry> entries_;
   bool loaded_ = false;
   int lineCounter_ = 0;
   std::string sourceName_;
