@@ -40,6 +40,7 @@ struct ProcessState {
   StatusState status;
   TempFileState tempFiles;
   LaunchOutput lastLaunch;
+  std::string applicationArchivePath;  // found once by APPLICATION_ARCHIVE
   bool windows9x = false;
   std::atomic<bool> cancelRequested{false};
   std::atomic<int> exitCode{0};
