@@ -11,11 +11,7 @@
 namespace vd {
 namespace {
 
-using testing::InstructionsTest;
-using testing::launcherError;
-using testing::normal;
-using testing::Outcome;
-using testing::outcomeOf;
+using namespace testing;  // the instruction test helpers
 
 using InstructionVariablesTest = InstructionsTest;
 
