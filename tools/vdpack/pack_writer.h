@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "pack_plan.h"
+
+namespace vd::pack {
+
+// Writes the stub, the files, the file index and the trailer (and the tail) to plan.out; the
+// output gets the stub's permission bits. Failures raise LauncherException.
+void writeLauncher(const PackPlan& plan);
+
+// Prints the file index of a launcher file, one entry a line; failures raise
+// LauncherException.
+void listLauncher(const std::string& path, std::FILE* out);
+
+}  // namespace vd::pack

@@ -1,0 +1,92 @@
+// vdpack: appends a launcher archive to a launcher executable, and lists one.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "launcher/exceptions.h"
+#include "pack_plan.h"
+#include "pack_writer.h"
+
+namespace {
+
+constexpr const char* kHelp = R"(usage:
+  vdpack build --stub LAUNCHER --out FILE [--kind N]
+               --file TYPE:ID:PATH[:NAME] [--compressed COUNT:SIZE] ... [--tail BYTES]
+  vdpack list FILE
+  vdpack --help
+
+build   Copies LAUNCHER to FILE and appends the launcher archive: the bytes of every
+        --file in the order given, the file index and the trailer. FILE gets LAUNCHER's
+        permission bits. FILE may be LAUNCHER itself; it is replaced only when all is written.
+list    Prints the file index of a launcher file, one entry a line:
+        TYPE TYPE-NAME id=ID length=BYTES offset=POSITION [compressed=COUNT:SIZE] name=NAME
+
+build options:
+  --stub LAUNCHER      the launcher executable to start from
+  --out FILE           the file to write
+  --kind N             the launcher kind byte of the trailer, 0 to 255 (default 0)
+  --file TYPE:ID:PATH[:NAME]
+                       embeds the file at PATH. TYPE is a number or a name:
+                         0 Instructions        instruction program (tag file)
+                         1 JvmFile             jvm file (tag file)
+                         2 LaunchScriptFile    launch script (tag file)
+                         3 ClassPathArchive    class path archive
+                         4 JvmInstaller        JVM installer
+                         5 VerifyArchive       archive holding the Verify class
+                         6 ApplicationArchive  application archive
+                         7 EmbeddedLauncher    a further launcher
+                         8 JvmMessage          JVM-not-found message (tag file)
+                       ID is the signed 32-bit number instructions use for the file.
+                       NAME is the name the launcher writes the file under (default: the
+                       last component of PATH). A PATH holding ':' needs an explicit :NAME,
+                       since the last ':' separates the name. A name must not be empty,
+                       "." or "..", longer than 32767 bytes, or hold '\', '/', a line feed
+                       or a NUL character.
+  --compressed COUNT:SIZE
+                       marks the previous --file as a package that unpacks to COUNT files of
+                       SIZE bytes in all; the launcher reserves that much disk space when
+                       it writes the file out
+  --tail BYTES         appends BYTES zero bytes after the trailer (as signing tools do)
+
+Exit status: 0 on success, 1 when a file cannot be read or written or is not a launcher
+archive, 2 for a command line vdpack cannot follow.
+)";
+
+int usage(const std::string& message) {
+  std::fprintf(stderr, "vdpack: %s\n", message.c_str());
+  return 2;
+}
+
+int run(const std::vector<std::string>& args) {
+  if (args.empty()) return usage("no command (see vdpack --help)");
+  const std::string& command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "build") {
+    if (!rest.empty() && rest[0] == "--help") return run({"--help"});
+    vd::pack::writeLauncher(vd::pack::parseBuildOptions(rest));
+    return 0;
+  }
+  if (command == "list") {
+    if (rest.size() != 1) return usage("list wants one FILE");
+    vd::pack::listLauncher(rest[0], stdout);
+    return 0;
+  }
+  return usage("unknown command " + command + " (see vdpack --help)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const vd::pack::UsageError& e) {
+    return usage(e.message());
+  } catch (const vd::LauncherException& e) {
+    std::fprintf(stderr, "vdpack: %s\n", e.message().c_str());
+    return 1;
+  }
+}
