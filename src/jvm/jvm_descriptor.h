@@ -46,6 +46,11 @@ class JvmDescriptor : public TokenResolver {
   // VERIFY without a home: the jvm file's own JVM_HOME.
   std::optional<JvmMatch> verifyDeclaredHome(const CandidateCheck& verify);
 
+  // Runs the verification class with this JVM's executable below `home` (defined in
+  // verification.cpp). JVM_HOME is set to `home` whatever the outcome.
+  std::optional<JvmMatch> verifyCandidate(const std::string& home, const std::string& classPath,
+                                          const std::string& className);
+
   // Logs the warning and answers false when JVM_PROPERTIES is missing.
   bool hasRequiredProperties() const;
 
