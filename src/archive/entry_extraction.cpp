@@ -7,6 +7,7 @@
 #include "launcher/exceptions.h"
 #include "launcher/process_state.h"
 #include "platform/disk_space.h"
+#include "platform/file_copy.h"
 #include "platform/files.h"
 #include "platform/path.h"
 #include "ui/status.h"
@@ -35,10 +36,10 @@ void checkDiskSpace(const FileIndexEntry& entry, const std::string& directory) {
 platform::UniqueFile openEntrySource(const FileIndexEntry& entry) {
   platform::UniqueFile source = platform::openFile(processState().settings.launcherFile, "rb");
   if (!source) throw LauncherException("Cannot open launcher file.");
+  // Chunks go straight between the files (or through the one buffer below), not via stdio's.
+  std::setvbuf(source.get(), nullptr, _IONBF, 0);
   if (!platform::seekFile(source.get(), entry.offset, SEEK_SET))
     throw LauncherException("Invalid file index offset.");
-  // Chunks go straight between the files and the buffer below.
-  std::setvbuf(source.get(), nullptr, _IONBF, 0);
   return source;
 }
 
@@ -48,23 +49,19 @@ struct CopyOutcome {
   bool sourceEnded = false;
 };
 
+// A flush and a progress step after every chunk; the cancel request is read between chunks.
 void copyChunks(std::FILE* source, std::FILE* target, uint32_t length, CopyOutcome& outcome) {
   std::vector<char> buffer(kCopyChunk);
   uint64_t remaining = length;
-  while (remaining > 0 && !outcome.failed && !processState().cancelRequested) {
+  while (remaining > 0 && !outcome.failed && !outcome.sourceEnded &&
+         !processState().cancelRequested) {
     size_t wanted = remaining < kCopyChunk ? static_cast<size_t>(remaining) : kCopyChunk;
-    size_t got = std::fread(buffer.data(), 1, wanted, source);
-    errno = 0;
-    if (std::fwrite(buffer.data(), 1, got, target) < got || std::fflush(target) != 0) {
-      outcome.failed = true;
-      outcome.errorNumber = errno;
-    }
-    remaining -= got;
+    platform::ChunkCopy copy = platform::copyChunk(source, target, buffer.data(), wanted);
+    outcome.failed = copy.writeFailed;
+    outcome.errorNumber = copy.errorNumber;
+    outcome.sourceEnded = copy.sourceEnded;
+    remaining -= copy.bytes;
     stepProgress(1);
-    if (got < wanted) {
-      outcome.sourceEnded = true;
-      break;
-    }
   }
 }
 
@@ -90,7 +87,7 @@ std::string extractEntry(const FileIndexEntry& entry, const std::string& directo
     outcome.failed = true;
     outcome.errorNumber = errno;
   } else {
-    std::setvbuf(target.get(), nullptr, _IONBF, 0);
+    std::setvbuf(target.get(), nullptr, _IONBF, 0);  // before anything else is done with it
     copyChunks(source.get(), target.get(), entry.length, outcome);
     closeTarget(target, outcome);
   }
