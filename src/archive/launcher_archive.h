@@ -62,8 +62,9 @@ class LauncherArchive {
   bool opened_ = false;
 };
 
-// The kind byte of the named launcher file, or -1 when the file cannot be opened. The result
-// for the launcher's own file is found once and kept, with its tail.
+// The kind byte of the named launcher file, or -1 when the file cannot be opened or is too
+// short for it; a file of fewer than 4 bytes raises "Unable to read launcher identification
+// value.". The result for the launcher's own file is found once and kept, with its tail.
 int launcherKind(const std::string& path);
 
 }  // namespace vd

@@ -33,12 +33,12 @@ int64_t searchBlock(std::FILE* stream, int64_t low, int64_t high) {
   return -1;
 }
 
-struct OwnLauncherKind {
+struct TrailerFound {
   int kind;
   int64_t tail;
 };
 
-OwnLauncherKind searchLauncherFile(const std::string& path) {
+TrailerFound searchLauncherFile(const std::string& path) {
   platform::UniqueFile file = platform::openFile(path, "rb");
   if (!file) return {-1, 0};
   int64_t size = streamSize(file.get());
@@ -72,7 +72,7 @@ int launcherKind(const std::string& path) {
   LauncherArchive& archive = processState().archive;
   bool own = path == processState().settings.launcherFile;
   if (own && archive.cachedLauncherKind != kUnknownKind) return archive.cachedLauncherKind;
-  OwnLauncherKind found = searchLauncherFile(path);
+  TrailerFound found = searchLauncherFile(path);
   if (own) {
     archive.cachedLauncherKind = found.kind;
     archive.tailSize = found.tail;

@@ -64,6 +64,10 @@ check_flavour() {
   local app="$dir/app$ext"
   build "$stub" "$app"
   [ -x "$app" ] || fail "$name: vdpack output is not executable"
+  local listing
+  listing=$("$VD_PACK" list "$app")
+  expect_eq 7 "$(wc -l <<<"$listing")" "$name: vdpack list lines"
+  expect_contains "$listing" "4 JvmInstaller id=3 length=150000 offset=$(($(stat -c %s "$stub") + 33 + 18 + 3000)) compressed=12:400000 name=setup.exe" "$name: vdpack list entry"
 
   # Extract mode in a scratch working directory: every file, input.tag and the index lines.
   mkdir "$dir/out"
