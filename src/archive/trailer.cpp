@@ -46,6 +46,18 @@ TrailerFound searchLauncherFile(const std::string& path) {
   return {readLauncherKind(file.get(), size, tail), tail};
 }
 
+// A real trailer follows the launcher executable, so its index starts after the file's first
+// byte and before the trailer. The executable's own code and data may hold the identification
+// bytes too; such a match is passed over.
+bool plausibleTrailerAt(std::FILE* stream, int64_t at) {
+  constexpr int64_t kOffsetAndKind = 5;
+  if (at < kOffsetAndKind) return false;
+  unsigned char bytes[4];
+  if (!readAt(stream, at - 4, bytes, sizeof bytes)) return false;
+  int64_t indexOffset = decodeBigEndian32(bytes);
+  return indexOffset > 0 && indexOffset <= at - kOffsetAndKind;
+}
+
 }  // namespace
 
 int64_t findTrailerTail(std::FILE* stream, int64_t streamBytes) {
@@ -54,7 +66,12 @@ int64_t findTrailerTail(std::FILE* stream, int64_t streamBytes) {
   for (;;) {
     int64_t low = high > kSearchBlock ? high - kSearchBlock : 0;
     int64_t found = searchBlock(stream, low, high);
-    if (found >= 0) return streamBytes - found - kIdentificationBytes;
+    if (found >= 0 && plausibleTrailerAt(stream, found))
+      return streamBytes - found - kIdentificationBytes;
+    if (found >= 0) {
+      high = found + kIdentificationBytes - 1;
+      continue;
+    }
     if (low == 0) return 0;
     // The next block overlaps by three bytes so that a value across the border is seen.
     high = low + kIdentificationBytes - 1;
