@@ -11,7 +11,16 @@ struct StringEntry {
   unsigned id;
   const char* text;
 };
-extern const StringEntry kStringTable[];
+extern const StringEntry kStringTable[];  // English
 extern const int kStringTableSize;
+
+// Every language's table, English first; `tag` is "de", "pt-BR" and the like.
+struct LanguageTable {
+  const char* tag;
+  const StringEntry* entries;
+  int count;
+};
+extern const LanguageTable kLanguageTables[];
+extern const int kLanguageTableCount;
 
 }  // namespace vd::platform
