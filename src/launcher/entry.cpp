@@ -1,34 +1,41 @@
 #include "launcher/entry.h"
 
-#include "launcher/driver.h"
+#include "launcher/command_line_arguments.h"
 #include "launcher/log.h"
-#include "platform/module.h"
 #include "platform/os_family.h"
-#include "platform/temp_files.h"
-#include "ui/headless_progress_ui.h"
+#include "platform/progress_window.h"
 #include "ui/status.h"
 
 namespace vd {
+namespace {
 
-int runLauncherProcess(const std::vector<std::string>& args) {
-  initWindows9xFlag();
-  HeadlessProgressUi ui;
-  setProgressUi(&ui);
-  int result = -1;
+// Keeps the facade from reaching a UI object that is gone, however the entry is left.
+class FacadeUi {
+ public:
+  explicit FacadeUi(ProgressUi* ui) { setProgressUi(ui); }
+  ~FacadeUi() { setProgressUi(nullptr); }
+  FacadeUi(const FacadeUi&) = delete;
+  FacadeUi& operator=(const FacadeUi&) = delete;
+};
+
+int runUi(const ProcessStart& start) {
+  CommandLineArguments arguments(start.readArguments());
+  platform::ProgressUiPtr ui = platform::createProgressUi(arguments, start.worker);
+  FacadeUi facade(ui.get());
+  if (!ui->create(start.instance, start.showCommand)) return -1;
+  return ui->runMessageLoop();
+}
+
+}  // namespace
+
+int runLauncherProcess(const ProcessStart& start) {
   try {
+    initWindows9xFlag();
     initDebugLog();
-    if (args.empty()) {
-      result = 0;
-    } else {
-      std::vector<std::string> arguments(args.begin() + 1, args.end());
-      TempFilesCleanup cleanup;
-      result = runDriver(arguments, platform::moduleFileName());
-    }
+    return runUi(start);
   } catch (...) {
-    result = -1;
+    return -1;
   }
-  setProgressUi(nullptr);
-  return result;
 }
 
 }  // namespace vd

@@ -4,6 +4,7 @@
 #include "launcher/entry.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv, argv + argc);
-  return vd::runLauncherProcess(args);
+  vd::ProcessStart start;
+  start.readArguments = [argc, argv] { return std::vector<std::string>(argv, argv + argc); };
+  return vd::runLauncherProcess(start);
 }

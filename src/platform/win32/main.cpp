@@ -3,6 +3,10 @@
 #include "launcher/entry.h"
 #include "platform/command_line.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return vd::runLauncherProcess(vd::platform::processArguments());
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  vd::ProcessStart start;
+  start.instance = instance;
+  start.showCommand = showCommand;
+  start.readArguments = vd::platform::processArguments;
+  return vd::runLauncherProcess(start);
 }
