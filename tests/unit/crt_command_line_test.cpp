@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "launch/argument_quoting.h"
+#include "random_arguments.h"
 
 namespace vd::platform {
 namespace {
@@ -45,26 +44,13 @@ TEST(CrtCommandLineTest, SplitsLikeTheCRuntime) {
     EXPECT_EQ(c.expected, parseCrtCommandLine(c.commandLine)) << c.commandLine;
 }
 
-// Arguments drawn mostly from the characters that quoting must get right.
-std::string randomArgument(std::mt19937& random) {
-  static const char kTricky[] = "\\\"  \tab\\\\\"\"\n'%^&|<>*?";
-  std::uniform_int_distribution<int> length(0, 24);
-  std::uniform_int_distribution<int> pick(0, 3);
-  std::uniform_int_distribution<int> tricky(0, sizeof kTricky - 2);
-  std::uniform_int_distribution<int> any(1, 255);
-  std::string argument;
-  for (int n = length(random); n > 0; --n)
-    argument += pick(random) == 0 ? static_cast<char>(any(random)) : kTricky[tricky(random)];
-  return argument;
-}
-
 TEST(CrtCommandLineTest, ReadsQuotedArgumentsBackUnchanged) {
   std::mt19937 random(20240611);
   for (int round = 0; round < 2000; ++round) {
     Words arguments = {"prog"};
     std::string commandLine = "prog";
     for (int i = round % 5; i >= 0; --i) {
-      arguments.push_back(randomArgument(random));
+      arguments.push_back(testing::randomArgument(random, 24, 255));
       commandLine += vd::quoteArgument(arguments.back());
     }
     ASSERT_EQ(arguments, parseCrtCommandLine(commandLine)) << commandLine;

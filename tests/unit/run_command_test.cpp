@@ -4,13 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "launch/argument_quoting.h"
 #include "launch/captured_stream.h"
 #include "launcher/exceptions.h"
 #include "launcher/process_state.h"
 #include "platform/sleep.h"
+#include "random_arguments.h"
 #include "recording_ui.h"
 #include "scratch_directory.h"
 #include "ui/status.h"
@@ -194,19 +194,6 @@ std::string hexLine(const std::string& argument) {
   return line + "\n";
 }
 
-// ASCII only: any Java on any locale decodes it unchanged.
-std::string randomAsciiArgument(std::mt19937& random) {
-  static const char kTricky[] = "\\\"\\\\ \t\"'@-";
-  std::uniform_int_distribution<int> length(0, 16);
-  std::uniform_int_distribution<int> pick(0, 2);
-  std::uniform_int_distribution<int> tricky(0, sizeof kTricky - 2);
-  std::uniform_int_distribution<int> any(1, 127);
-  std::string argument;
-  for (int n = length(random); n > 0; --n)
-    argument += pick(random) == 0 ? static_cast<char>(any(random)) : kTricky[tricky(random)];
-  return argument;
-}
-
 TEST_F(RunCommandTest, TheRealJavaGetsQuotedArgumentsBackUnchanged) {
   testing::ScratchDirectory::write(scratch.file("ArgsHex.java"), kArgsHexSource);
   try {
@@ -221,7 +208,8 @@ TEST_F(RunCommandTest, TheRealJavaGetsQuotedArgumentsBackUnchanged) {
     std::string commandLine = "java -cp" + quoteArgument(scratch.path().string()) + " ArgsHex";
     std::string expected;
     for (int i = 0; i < 60; ++i) {
-      std::string argument = randomAsciiArgument(random);
+      // ASCII only: any Java on any locale decodes it unchanged.
+      std::string argument = testing::randomArgument(random, 16, 127);
       commandLine += quoteArgument(argument);
       expected += hexLine(argument);
     }
