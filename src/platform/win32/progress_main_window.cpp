@@ -16,6 +16,9 @@ namespace {
 
 // The class icon is looked up in the launcher's own module under this number.
 constexpr int kClassIconResource = 32512;
+// The worker has posted its last message when the window is destroyed; the wait only keeps the
+// process from tearing down its state under the worker's last instructions.
+constexpr DWORD kWorkerExitWaitMs = 5000;
 
 void loadCommonControls() {
   INITCOMMONCONTROLSEX controls{};
@@ -149,7 +152,10 @@ LRESULT Win32ProgressUi::onCreate(HWND window, UINT message, WPARAM wParam, LPAR
 void Win32ProgressUi::onDestroy() {
   if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
   dialog_ = nullptr;
-  if (worker_) CloseHandle(worker_);
+  if (worker_) {
+    WaitForSingleObject(worker_, kWorkerExitWaitMs);
+    CloseHandle(worker_);
+  }
   worker_ = nullptr;
   PostQuitMessage(processState().exitCode);
 }
