@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace vd::platform {
+
+// Lets an extracted program be started: on POSIX whoever may read the file may now also run
+// it. Windows runs any file by its name: nothing to do there.
+bool makeExecutable(const std::string& path);
+
+}  // namespace vd::platform
