@@ -18,12 +18,22 @@ BOOL CALLBACK printChild(HWND child, LPARAM) {
   return TRUE;
 }
 
+// The launcher's progress dialog is a dialog too, hidden most of the time: a box is a visible
+// dialog without a progress bar.
+HWND findBox() {
+  for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+       w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+    if (IsWindowVisible(w) && !FindWindowExA(w, nullptr, "msctls_progress32", nullptr)) return w;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   for (int tick = 0; tick < seconds * 10; ++tick) {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = findBox();
     if (box) {
       Sleep(200);  // let the box finish creating its controls
       char caption[512] = {};
