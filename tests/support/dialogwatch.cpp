@@ -8,6 +8,8 @@
 //   --until-hidden S waits up to S seconds for the dialog to hide: "hidden: 1|0"
 //   --touch PATH     creates the file PATH (to release a waiting uidemo)
 // Usage: dialogwatch SECONDS [options]. Exit code 1 when no dialog appeared.
+// dialogwatch --box SECONDS: waits for a message box instead (a visible dialog without a
+// progress bar), prints "caption: TEXT" and its static texts in UTF-8, and presses OK.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -105,6 +107,37 @@ void waitHidden(HWND dialog, int seconds) {
   std::printf("hidden: %d\n", IsWindow(dialog) && IsWindowVisible(dialog) ? 0 : 1);
 }
 
+HWND waitForBox(int seconds) {
+  for (int tick = 0; tick < seconds * 10; ++tick) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+      if (IsWindowVisible(w) && !FindWindowExA(w, nullptr, "msctls_progress32", nullptr)) return w;
+    }
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+BOOL CALLBACK printStatic(HWND control, LPARAM) {
+  std::string text = textOf(control);
+  if (classOf(control) == "Static" && !text.empty()) std::printf("%s\n", text.c_str());
+  return TRUE;
+}
+
+int answerBox(int seconds) {
+  HWND box = waitForBox(seconds);
+  if (!box) {
+    std::printf("no message box\n");
+    return 1;
+  }
+  Sleep(200);  // let the box finish creating its controls
+  std::printf("caption: %s\n", textOf(box).c_str());
+  EnumChildWindows(box, printStatic, 0);
+  std::fflush(stdout);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
 void touch(const char* path) {
   HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
@@ -113,6 +146,7 @@ void touch(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--box") return answerBox(std::atoi(argv[2]));
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   HWND dialog = waitForDialog(seconds);
   if (!dialog) {
