@@ -65,8 +65,10 @@ if command -v strace >/dev/null; then
   # traced (stopping only at sleeps, so that the JVMs keep their pace), and the launcher's
   # pauses are told apart by the times they ask for. What was asked for is summed: a sleep
   # interrupted in the trace has no duration of its own.
+  start=$(date +%s%N)
   strace -f -qq --seccomp-bpf -e trace=nanosleep,clock_nanosleep -o "$work/sleeps" \
     "$work/setup" -vd:silent >/dev/null 2>&1 || true
+  traced=$(( ($(date +%s%N) - start) / 1000000 ))
   polls=$(grep -c 'tv_sec=0, tv_nsec=100000000}' "$work/sleeps" || true)
   finals=$(grep -c 'tv_sec=0, tv_nsec=500000000}' "$work/sleeps" || true)
   sleep_ms=$(( polls * 100 + finals * 500 ))
@@ -76,6 +78,5 @@ echo "launch: packed launcher ${packed} ms, java -cp app.jar Main ${direct} ms, 
 echo "  JVM starts: the application ${direct} ms, the verification ${verify} ms (java run directly)"
 echo "  launcher start, archive, cleanup: ${empty} ms (the same launcher with an empty program)"
 if [ -n "$sleep_ms" ]; then
-  echo "  pauses: ${sleep_ms} ms: ${finals} x 500 ms after the captured runs, ${polls} x 100 ms exit polls (the JVMs run inside them)"
-  echo "  the rest: $(( packed - sleep_ms )) ms (our own code, process creation, extraction)"
+  echo "  one run under strace, ${traced} ms: pauses ${sleep_ms} ms (${finals} x 500 ms after the captured runs, ${polls} x 100 ms exit polls, the JVMs running inside them), the rest $(( traced - sleep_ms )) ms (our own code, process creation, extraction, tracing)"
 fi
