@@ -8,7 +8,6 @@
 #include "launcher/exceptions.h"
 #include "launcher/log.h"
 #include "launcher/process_state.h"
-#include "platform/file_chooser.h"
 #include "platform/file_operations.h"
 #include "platform/path.h"
 #include "ui/status.h"
@@ -23,7 +22,6 @@ constexpr const char* kClassPathSeparator = ";";
 constexpr const char* kChosenExecutable = "bin/java";
 constexpr const char* kClassPathSeparator = ":";
 #endif
-constexpr const char* kExecutablePattern = "*.exe";
 
 void useMatch(const JvmMatch& match) {
   std::string path = writeJvmFile(match);
@@ -77,8 +75,6 @@ void chooseByHand(const JavaExecutableChooser& choose) {
 }
 
 }  // namespace
-
-std::string chooseJavaExecutable() { return platform::chooseFileToOpen(kExecutablePattern); }
 
 void doFindJvm(bool showUi, bool showFailureMessage, const JavaExecutableChooser& choose) {
   writeLog("Finding a JVM");

@@ -6,20 +6,20 @@
 #include <string>
 
 #include "archive/tag_file.h"
+#include "platform/java_chooser.h"
 
 namespace vd {
 
 class LaunchScript;
 
-// Asks the user for a Java executable; empty when cancelled.
+// Asks the user for a Java executable; empty when cancelled. The launcher's is the system's
+// open-file dialog (a question on the terminal on POSIX), platform::chooseJavaExecutable.
 using JavaExecutableChooser = std::function<std::string()>;
-// The system's open-file dialog (a terminal question on POSIX).
-std::string chooseJavaExecutable();
 
 // FIND_JVM: S1 = home, S2 = a jvm file written for the match, N1. When nothing is found and
 // failures are to be shown, the user may pick a Java executable by hand.
 void doFindJvm(bool showUi, bool showFailureMessage,
-               const JavaExecutableChooser& choose = chooseJavaExecutable);
+               const JavaExecutableChooser& choose = platform::chooseJavaExecutable);
 void doInitializeUi();
 // INSTALL_JVM: runs the embedded JVM installer in a temporary directory (modes 0, 1) or one
 // the user chooses (mode 2); S1 = the installed JVM's jvm file, N1.

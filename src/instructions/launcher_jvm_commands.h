@@ -9,6 +9,6 @@ namespace vd {
 // The JVM commands of a launcher build: the search, verification, installation and launch of
 // jvm_command_bodies.h. `choose` asks the user for a Java executable when FIND_JVM finds none.
 std::unique_ptr<JvmCommands> makeLauncherJvmCommands(
-    JavaExecutableChooser choose = chooseJavaExecutable);
+    JavaExecutableChooser choose = platform::chooseJavaExecutable);
 
 }  // namespace vd
