@@ -22,10 +22,13 @@ bool isQuoted(const std::string& text) {
   return text.size() >= 2 && text.front() == '"' && text.back() == '"';
 }
 
-// The class path as a quoted argument of %CP%(...): an already quoted path keeps its quotes.
+// The class path as a quoted argument of %CP%(...), keeping the quotes that hold a path with
+// spaces together on the command line. A path given without them gets them: bare, it would
+// not be an argument at all and every verification would stop with a launch script error.
 std::string classPathArgument(const std::string& classPath) {
-  if (isQuoted(classPath)) return "\"\"" + classPath + "\"\"";
-  return classPath;
+  if (classPath.empty()) return classPath;
+  std::string quoted = isQuoted(classPath) ? classPath : "\"" + classPath + "\"";
+  return "\"\"" + quoted + "\"\"";
 }
 
 void addExpectedProperties(const JvmDescriptor& jvm, VerificationCommand& command) {

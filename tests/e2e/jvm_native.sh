@@ -173,6 +173,14 @@ input verify "ACTION: VERIFY_JVM" "VERIFY_JVM_FILE: $VD_TMP/java17.jvm" "VERIFY_
 run_input verify
 expect_eq "1" "$out" "VERIFY_JVM of a good home"
 log_has "$VD_TMP/verify.log" "After VERIFY, the jvm home is $second" "VERIFY_JVM home"
+# A verification class path named by the input file, written without quotes.
+input verify-given "ACTION: VERIFY_JVM" "VERIFY_JVM_FILE: $VD_TMP/java17.jvm" \
+  "VERIFY_JVM_HOME: $jdk" "VERIFY_CLASSPATH: $VD_TMP/verify dir/Verify.jar" "VERIFY_CLASS_NAME: Verify"
+mkdir -p "$VD_TMP/verify dir"
+cp "$verify_jar" "$VD_TMP/verify dir/Verify.jar"
+run_input verify-given
+expect_eq "1" "$out" "VERIFY_JVM with the input file's verification class"
+log_has "$VD_TMP/verify-given.log" "$VD_TMP/verify dir/Verify.jar" "the given class path"
 input verify-old "ACTION: VERIFY_JVM" "VERIFY_JVM_FILE: $VD_TMP/java14.jvm" "VERIFY_JVM_HOME: $jdk"
 run_input verify-old
 expect_eq "0" "$out" "VERIFY_JVM of a JDK that is too new"

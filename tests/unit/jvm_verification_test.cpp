@@ -84,8 +84,11 @@ TEST_F(VerificationTest, CommandNamesTheTrimmedPropertiesAndKeepsAQuotedClassPat
   EXPECT_TRUE(logged("WARNING: Invalid JVM_PROPERTIES setting (no equals sign) in JVM File "
                      "test.jvm\n"));
 
+  // A class path given without quotes is quoted as well; none at all stays an empty list.
   VerificationCommand plain = buildVerificationCommand(jvm, "H", "V.jar", "Verify");
-  EXPECT_EQ(0u, plain.text.find("\"H" + kSep + "@JVM_EXE@\" %CP%(V.jar)  @REQ_JAVA_ARGS@ Verify"));
+  EXPECT_EQ(0u, plain.text.find("\"H" + kSep + "@JVM_EXE@\" %CP%(\"\"\"V.jar\"\"\")  @REQ_JAVA_ARGS@ Verify"));
+  VerificationCommand none = buildVerificationCommand(jvm, "H", "", "");
+  EXPECT_EQ(0u, none.text.find("\"H" + kSep + "@JVM_EXE@\" %CP%()  @REQ_JAVA_ARGS@  java"));
 }
 
 TEST_F(VerificationTest, NothingToVerifyWithoutAnExecutableOrAHome) {
@@ -153,6 +156,13 @@ TEST_F(ScriptedJvmTest, AMatchingJvmRunsTheVerificationClassWithThePropertyNames
             recorded("args.txt"));
   EXPECT_EQ(home(), recorded("java_home.txt"));
   EXPECT_TRUE(logged("Found matching JVM at " + home() + "\n"));
+}
+
+TEST_F(ScriptedJvmTest, AClassPathGivenWithoutQuotesIsStillOneArgument) {
+  prints("1739021872\n17\nVendor A\n");
+  EXPECT_TRUE(jvm.verifyCandidate(home(), "/v dir/Verify.jar", "Verify"));
+  EXPECT_EQ("[-cp][/v dir/Verify.jar][-Xshare:auto][Verify][java.version][java.vendor]",
+            recorded("args.txt"));
 }
 
 TEST_F(ScriptedJvmTest, AWrongValueIsNoMatchButTheHomeStays) {
