@@ -48,19 +48,8 @@ cat > "$VD_TMP/launch.txt" <<'EOF'
 DESC: The test application
 COMMAND: """@JVM_HOME@/@JVM_EXE@"" %CP%(""""""%APPLICATION_ARCHIVE%()"""""") %SYSTEMPROP%(""vd.jvm.home"", """"""@JVM_HOME@"""""") %RUNTIME_JAVAARGS%() Main "
 EOF
-cat > "$VD_TMP/instructions.txt" <<'EOF'
-INSTRUCTIONS:
-INITIALIZE_UI
-FIND_JVM 1 0
-JMP0 @N1@ NO_JVM
-LAUNCH @S2@ 0
-GOTO DONE
-:NO_JVM
-// no JVM: the run ends with the -1 of a launch that cannot happen
-ILAUNCH 99 0
-:DONE
-/:
-EOF
+# FIND_JVM, then LAUNCH of what it found, or ILAUNCH 99 (-1) when it found nothing.
+cp "$(dirname "$0")/find_and_launch.tag" "$VD_TMP/instructions.txt"
 echo "MESSAGE: No Java Runtime Environment (JRE) was found on this system." > "$VD_TMP/message.txt"
 
 pack() {  # out jvm-file

@@ -8,6 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 
 have_wine || exit 0
+here=$(cd "$(dirname "$0")" && pwd)
 support="$VD_WIN64_DIR/tests/support"
 launcher="$VD_WIN64_DIR/src/vdlauncher.exe"
 verify_jar="$VD_JAVA_DIR/Verify.jar"
@@ -74,18 +75,8 @@ cat > "$root/launch.txt" <<'EOF'
 COMMAND: """@JVM_HOME@\@JVM_EXE@"" %CP%(""""""%APPLICATION_ARCHIVE%()"""""") Main "
 EOF
 echo "PK stand-in application" > "$root/app.jar"
-cat > "$root/find.txt" <<'EOF'
-INSTRUCTIONS:
-INITIALIZE_UI
-FIND_JVM 1 0
-JMP0 @N1@ NO_JVM
-LAUNCH @S2@ 0
-GOTO DONE
-:NO_JVM
-ILAUNCH 99 0
-:DONE
-/:
-EOF
+# FIND_JVM, then LAUNCH of what it found, or ILAUNCH 99 (-1) when it found nothing.
+cp "$here/find_and_launch.tag" "$root/find.txt"
 write_jvm "$root/reg.jvm" 'PLATFORM_HINT: \HKEY_CURRENT_USER\Software\VdJvmTest\JavaHome'
 
 pack() {  # out files...
