@@ -1,5 +1,6 @@
 # The JVM commands of the Windows build under Wine, with the stand-in java.exe: registry and
-# path hints, the drive scan, LAUNCH's command line and working directory, INSTALL_JVM with a
+# path hints, a java.exe picked in the open-file dialog, the drive scan, LAUNCH's command line
+# and working directory, INSTALL_JVM with a
 # stand-in installer and EXECUTE_LAUNCHER with a nested launcher that removes itself.
 #
 # Runs in a copy of the private prefix whose drives are the test's own directories (Z: the
@@ -100,6 +101,31 @@ log_has "$log" '"Z:\reg jdk\bin\java.exe"  -cp "C:\' "LAUNCH command: executable
 log_has "$log" '\app.jar" Main  "two words" "say \"hi\""' "LAUNCH command: class and arguments"
 log_has "$log" 'JAVA_HOME=Z:\reg jdk' "JAVA_HOME of the application"
 log_has "$log" 'CWD=Z:\app' "the application runs in the launcher's directory"
+
+# --- nothing found: the user picks a java.exe in the open-file dialog (shown in silent mode too)
+sed 's/^FIND_JVM 1 0$/FIND_JVM 0 1/' "$here/find_and_launch.tag" > "$root/pick.txt"
+write_jvm "$root/none.jvm" 'PATH_HINT: \no such jdk'
+pack "$root/app/pick.exe" "0:0:$root/pick.txt" "1:1:$root/none.jvm" "2:2:$root/launch.txt" \
+  "5:5:$verify_jar" "6:6:$root/app.jar"
+pick() {  # answer log
+  wine_run "$root/app/pick.exe" -vd:silent -vd:log "$(zpath "$2")" &
+  local launcher_pid=$!
+  answer=$(wine_run "$support/open_dialog_answer.exe" 30 "$1" | tr -d '\r') || true
+  set +e
+  wait "$launcher_pid"
+  rc=$?
+  set -e
+}
+pick 'Z:\abs jdk\bin\java.exe' "$root/logs dir/pick.log"
+expect_contains "$answer" "dialog:" "an open-file dialog was shown"
+expect_eq 42 "$rc" "the picked JVM launched the application"
+log_has "$root/logs dir/pick.log" 'user selected JVM_HOME=Z:\abs jdk' "the picked home"
+log_has "$root/logs dir/pick.log" '"Z:\abs jdk\bin\java.exe"  -cp ' "LAUNCH with the picked JVM"
+pick - "$root/logs dir/pick-cancel.log"
+expect_eq 255 "$rc" "cancelling the dialog leaves no JVM"
+pick 'Z:\abs jdk\bin\java.properties' "$root/logs dir/pick-other.log"
+expect_eq 255 "$rc" "a file that is not bin\java.exe is no JVM"
+clean "$root/logs dir/pick-other.log" | grep -qF "user selected" && fail "a wrong file was taken"
 
 # --- SEARCH: absolute path hints on every drive, a relative one beside the launcher ----------
 run_search() {  # name jvm-file [launcher options...]
