@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 # Native: the message of a missing -vd:log value goes to standard error.
 native_message() {  # locale
-  LC_ALL= LC_MESSAGES= LANG=$1 "$VD_LAUNCHER" -vd:log 2>&1 || true
+  env -u LC_ALL -u LC_MESSAGES LANG="$1" "$VD_LAUNCHER" -vd:log 2>&1 || true
 }
 expect_eq "Nach der Option -log muss in der Befehlszeile ein Name für die Protokolldatei angegeben werden." \
   "$(native_message de_DE.UTF-8)" "native German"
@@ -26,7 +26,8 @@ fi
 locale_run() {  # locale program args...
   local locale=$1
   shift
-  LC_ALL=$locale WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 wine "$@"
+  # env, so that the shell does not try (and warn about) a locale the host may not have.
+  env LC_ALL="$locale" WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 wine "$@"
 }
 
 support="$VD_WIN64_DIR/tests/support"

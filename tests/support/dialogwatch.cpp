@@ -6,10 +6,12 @@
 //   --bar N          N samples of the bar position, 100 ms apart: "bar: P1 P2 ..."
 //   --close          sends a close request, then reports "after close: exists=E visible=V"
 //   --until-hidden S waits up to S seconds for the dialog to hide: "hidden: 1|0"
+//   --sleep MS       waits MS milliseconds (time for a screenshot)
 //   --touch PATH     creates the file PATH (to release a waiting uidemo)
 // Usage: dialogwatch SECONDS [options]. Exit code 1 when no dialog appeared.
-// dialogwatch --box SECONDS: waits for a message box instead (a visible dialog without a
-// progress bar), prints "caption: TEXT" and its static texts in UTF-8, and presses OK.
+// dialogwatch --box SECONDS [HOLD_MS]: waits for a message box instead (a visible dialog
+// without a progress bar), prints "caption: TEXT" and its static texts in UTF-8, waits HOLD_MS
+// and presses OK.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -124,7 +126,7 @@ BOOL CALLBACK printStatic(HWND control, LPARAM) {
   return TRUE;
 }
 
-int answerBox(int seconds) {
+int answerBox(int seconds, int holdMs) {
   HWND box = waitForBox(seconds);
   if (!box) {
     std::printf("no message box\n");
@@ -134,6 +136,7 @@ int answerBox(int seconds) {
   std::printf("caption: %s\n", textOf(box).c_str());
   EnumChildWindows(box, printStatic, 0);
   std::fflush(stdout);
+  Sleep(holdMs);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   return 0;
 }
@@ -146,7 +149,8 @@ void touch(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 2 && std::string(argv[1]) == "--box") return answerBox(std::atoi(argv[2]));
+  if (argc > 2 && std::string(argv[1]) == "--box")
+    return answerBox(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 0);
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   HWND dialog = waitForDialog(seconds);
   if (!dialog) {
@@ -161,6 +165,7 @@ int main(int argc, char** argv) {
     if (option == "--bar" && hasValue) sampleBar(dialog, std::atoi(argv[++i]));
     else if (option == "--close") closeAndCheck(dialog);
     else if (option == "--until-hidden" && hasValue) waitHidden(dialog, std::atoi(argv[++i]));
+    else if (option == "--sleep" && hasValue) Sleep(std::atoi(argv[++i]));
     else if (option == "--touch" && hasValue) touch(argv[++i]);
     std::fflush(stdout);
   }
