@@ -78,6 +78,16 @@ for p in $bar; do [ $((p % 5)) -eq 0 ] || fail "bar position $p is not a multipl
 [ "$(tr ' ' '\n' <<<"$bar" | sort -u | wc -l)" -ge 3 ] || fail "the bar did not move: $bar"
 expect_contains "$watch_out" "hidden: 1" "dialog hidden by the hide timer"
 
+# A close request to the hidden main window asks to cancel too; the run goes on.
+watch_demo "$VD_TMP/demo1.exe" --close-main -- show wait cancelled exit=3
+expect_contains "$watch_out" "after main close: exists=1" "dialog after the main window's close request"
+expect_contains "$demo_out" "cancelled: 1" "cancel request of the main window"
+expect_eq 3 "$rc" "exit code after the main window's close request"
+
+# The end of the session removes the temporary directories while the worker still runs.
+watch_demo "$VD_TMP/demo1.exe" --end-session -- tempdir show tempgone wait tempgone
+expect_eq "$(printf 'temp dir: there\ntemp dir: gone')" "$demo_out" "cleanup at the end of the session"
+
 # hideAfter(0) hides at once; silent mode shows neither the dialog nor a message.
 out=$(wine_run "$VD_TMP/demo1.exe" show visible hide=0 visible | tr -d '\r')
 expect_eq "$(printf 'visible: 1\nvisible: 0')" "$out" "hideAfter(0)"

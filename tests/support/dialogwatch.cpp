@@ -7,6 +7,8 @@
 //   --close          sends a close request, then reports "after close: exists=E visible=V"
 //   --until-hidden S waits up to S seconds for the dialog to hide: "hidden: 1|0"
 //   --sleep MS       waits MS milliseconds (time for a screenshot)
+//   --end-session    sends the end-of-session notice to the launcher's hidden main window
+//   --close-main     sends a close request to the hidden main window
 //   --touch PATH     creates the file PATH (to release a waiting uidemo)
 // Usage: dialogwatch SECONDS [options]. Exit code 1 when no dialog appeared.
 // dialogwatch --box SECONDS [HOLD_MS]: waits for a message box instead (a visible dialog
@@ -141,6 +143,9 @@ int answerBox(int seconds, int holdMs) {
   return 0;
 }
 
+// The hidden main window of the launcher's class.
+HWND mainWindow() { return FindWindowA("LauncherMain", nullptr); }
+
 void touch(const char* path) {
   HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
@@ -166,6 +171,12 @@ int main(int argc, char** argv) {
     else if (option == "--close") closeAndCheck(dialog);
     else if (option == "--until-hidden" && hasValue) waitHidden(dialog, std::atoi(argv[++i]));
     else if (option == "--sleep" && hasValue) Sleep(std::atoi(argv[++i]));
+    else if (option == "--end-session") SendMessageA(mainWindow(), WM_ENDSESSION, TRUE, 0);
+    else if (option == "--close-main") {
+      PostMessageA(mainWindow(), WM_CLOSE, 0, 0);
+      Sleep(500);
+      std::printf("after main close: exists=%d\n", IsWindow(dialog) ? 1 : 0);
+    }
     else if (option == "--touch" && hasValue) touch(argv[++i]);
     std::fflush(stdout);
   }

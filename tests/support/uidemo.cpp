@@ -10,6 +10,8 @@
 //   acp                prints the ANSI code page lang           prints the UI language id
 //   exit=N             the exit code (default 0)
 //   throw              throws out of the worker  arg=TEXT       prints TEXT as it arrived
+//   tempdir            makes a temporary directory of the launcher's
+//   tempgone           prints whether that directory is gone
 // Printed lines go to standard output, UTF-8 where they carry texts.
 #include <windows.h>
 
@@ -21,6 +23,7 @@
 #include "launcher/entry.h"
 #include "launcher/process_state.h"
 #include "platform/command_line.h"
+#include "platform/temp_files.h"
 #include "ui/status.h"
 
 namespace {
@@ -55,6 +58,11 @@ bool starts(const std::string& step, const char* prefix, std::string& value) {
   return true;
 }
 
+std::string& tempDirectoryMade() {
+  static std::string path;
+  return path;
+}
+
 int runStep(const std::string& step, int exitCode) {
   std::string value;
   if (step == "show") vd::showWindow();
@@ -66,6 +74,11 @@ int runStep(const std::string& step, int exitCode) {
   else if (step == "acp") say("acp: " + std::to_string(GetACP()));
   else if (step == "lang") say("ui language: " + std::to_string(GetUserDefaultUILanguage()));
   else if (step == "throw") throw 1;
+  else if (step == "tempdir") tempDirectoryMade() = vd::createTempDirectory();
+  else if (step == "tempgone") {
+    bool gone = GetFileAttributesA(tempDirectoryMade().c_str()) == INVALID_FILE_ATTRIBUTES;
+    say(gone ? "temp dir: gone" : "temp dir: there");
+  }
   else if (starts(step, "status=", value)) vd::showStatus(std::atoi(value.c_str()));
   else if (starts(step, "sub=", value)) {
     size_t colon = value.find(':');
