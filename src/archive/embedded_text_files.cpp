@@ -1,6 +1,4 @@
 // Loading the text files: out of the open launcher stream, or from the paths an input file names.
-#include <functional>
-
 #include "archive/embedded_files.h"
 #include "instructions/interpreter.h"
 #include "launcher/exceptions.h"
@@ -8,15 +6,6 @@
 
 namespace vd {
 namespace {
-
-// Runs `work`; a failure becomes the message text `context` followed by the failure's message.
-void withContext(int context, const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const LauncherException& e) {
-    throw LauncherException(messageText(context) + e.message());
-  }
-}
 
 void useInstructions(LauncherArchive& archive, const TagFile& tags) {
   if (archive.program) return;
@@ -36,14 +25,14 @@ void loadEntryContent(LauncherArchive& archive, FileIndexEntry& entry, std::FILE
   const TagFile& tags = *entry.content;
   switch (entry.type) {
     case Instructions:
-      withContext(kMsgLoadInstructions, [&] { useInstructions(archive, tags); });
+      withContext(messageText(kMsgLoadInstructions), [&] { useInstructions(archive, tags); });
       break;
     case JvmFile:
       if (!archive.jvmListSupplied)
-        withContext(kMsgLoadJvmFile, [&] { archive.jvmFiles.push_back(&tags); });
+        withContext(messageText(kMsgLoadJvmFile), [&] { archive.jvmFiles.push_back(&tags); });
       break;
     case LaunchScriptFile:
-      withContext(kMsgLoadLaunchScript, [&] { useLaunchScript(archive, tags); });
+      withContext(messageText(kMsgLoadLaunchScript), [&] { useLaunchScript(archive, tags); });
       break;
     case JvmMessage:
       archive.jvmNotFoundMessage = tags.get("MESSAGE");
@@ -67,11 +56,11 @@ const TagFile& loadTagFile(LauncherArchive& archive, const std::string& path) {
 void loadNamedFiles(LauncherArchive& archive, const TagFile& inputFile) {
   std::string instructions = inputFile.get("INSTRUCTIONS");
   if (!instructions.empty())
-    withContext(kMsgLoadInstructions,
+    withContext(messageText(kMsgLoadInstructions),
                 [&] { useInstructions(archive, loadTagFile(archive, instructions)); });
   std::string launchScript = inputFile.get("LAUNCHSCRIPT");
   if (!launchScript.empty())
-    withContext(kMsgLoadLaunchScript,
+    withContext(messageText(kMsgLoadLaunchScript),
                 [&] { useLaunchScript(archive, loadTagFile(archive, launchScript)); });
   std::string classPath = inputFile.get("VERIFY_CLASSPATH");
   std::string className = inputFile.get("VERIFY_CLASS_NAME");
@@ -83,7 +72,8 @@ void loadNamedFiles(LauncherArchive& archive, const TagFile& inputFile) {
   for (const std::string& jvm : inputFile.values("JVM")) {
     archive.jvmListSupplied = true;
     if (jvm.empty()) continue;
-    withContext(kMsgLoadJvmFile, [&] { archive.jvmFiles.push_back(&loadTagFile(archive, jvm)); });
+    withContext(messageText(kMsgLoadJvmFile),
+                [&] { archive.jvmFiles.push_back(&loadTagFile(archive, jvm)); });
   }
 }
 

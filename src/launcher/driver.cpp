@@ -1,7 +1,5 @@
 #include "launcher/driver.h"
 
-#include <functional>
-
 #include "archive/embedded_files.h"
 #include "instructions/interpreter.h"
 #include "launcher/exceptions.h"
@@ -29,15 +27,6 @@ struct DriverRun {
   int result = 0;
   bool instructionsWanted = true;
 };
-
-// Runs `work`, rewording a failure as `context` followed by the failure's message.
-void withContext(const std::string& context, const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const LauncherException& e) {
-    throw LauncherException(context + e.message());
-  }
-}
 
 void openArchive(bool load) {
   withContext(messageText(kMsgIndexFailed), [&] { processState().archive.open(load); });

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vd {
@@ -29,5 +30,15 @@ class InstructionsException {
   std::string message_;
   int32_t line_;
 };
+
+// Runs `work`; a LauncherException it raises becomes one whose message is `context` followed
+// by the caught message.
+inline void withContext(const std::string& context, const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const LauncherException& e) {
+    throw LauncherException(context + e.message());
+  }
+}
 
 }  // namespace vd

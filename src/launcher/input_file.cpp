@@ -189,11 +189,7 @@ InputFileOutcome runInputFile(const std::string& value) {
     messageBox(e.message());
     throw;
   }
-  try {
-    archive.open(true);
-  } catch (const LauncherException& e) {
-    throw LauncherException(messageText(kMsgIndexFailed) + e.message());
-  }
+  withContext(messageText(kMsgIndexFailed), [&] { archive.open(true); });
   input.showProgress = input.tags.getBoolean("SHOW_PROGRESS", false);
   input.showFailMessage = input.tags.getBoolean("SHOW_FAIL_MSG", false);
   if (input.showProgress || input.showFailMessage) {
