@@ -16,6 +16,7 @@ namespace {
 
 // The class icon is looked up in the launcher's own module under this number.
 constexpr int kClassIconResource = 32512;
+constexpr int kArrowCursor = 32512;  // the system's standard arrow
 // The worker has posted its last message when the window is destroyed; the wait only keeps the
 // process from tearing down its state under the worker's last instructions.
 constexpr DWORD kWorkerExitWaitMs = 5000;
@@ -27,26 +28,31 @@ void loadCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
-void registerWideClass(HINSTANCE instance, const std::wstring& name, WNDPROC procedure) {
-  WNDCLASSW windowClass{};
+// The class of the main window, in its 8-bit or wide form; the caller adds the name.
+template <typename WindowClass>
+WindowClass mainWindowClass(HINSTANCE instance, WNDPROC procedure, HICON icon, HCURSOR arrow) {
+  WindowClass windowClass{};
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kClassIconResource));
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the standard arrow
+  windowClass.hIcon = icon;
+  windowClass.hCursor = arrow;
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  return windowClass;
+}
+
+void registerWideClass(HINSTANCE instance, const std::wstring& name, WNDPROC procedure) {
+  auto windowClass = mainWindowClass<WNDCLASSW>(
+      instance, procedure, LoadIconW(instance, MAKEINTRESOURCEW(kClassIconResource)),
+      LoadCursorW(nullptr, MAKEINTRESOURCEW(kArrowCursor)));
   windowClass.lpszClassName = name.c_str();
   RegisterClassW(&windowClass);
 }
 
 void registerAnsiClass(HINSTANCE instance, const std::string& name, WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kClassIconResource));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  auto windowClass = mainWindowClass<WNDCLASSA>(
+      instance, procedure, LoadIconA(instance, MAKEINTRESOURCEA(kClassIconResource)),
+      LoadCursorA(nullptr, MAKEINTRESOURCEA(kArrowCursor)));
   windowClass.lpszClassName = name.c_str();
   RegisterClassA(&windowClass);
 }
