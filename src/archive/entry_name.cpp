@@ -7,13 +7,6 @@ namespace {
 
 constexpr char kForbiddenCharacters[] = {'\\', '/', ':', '\0', '\n', '\r'};
 
-bool isPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (char c : kForbiddenCharacters)
-    if (name.find(c) != std::string::npos) return false;
-  return true;
-}
-
 // The name as it can be shown: control characters become '?'.
 std::string printable(const std::string& name) {
   std::string shown = name;
@@ -23,6 +16,13 @@ std::string printable(const std::string& name) {
 }
 
 }  // namespace
+
+bool isPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : kForbiddenCharacters)
+    if (name.find(c) != std::string::npos) return false;
+  return true;
+}
 
 void checkEntryName(const std::string& name) {
   if (isPlainFileName(name)) return;

@@ -8,5 +8,7 @@ namespace vd {
 // "..", and any name holding a path separator, a drive colon, NUL, a line feed or a carriage
 // return (which the written input file could not carry).
 void checkEntryName(const std::string& name);
+// The test checkEntryName makes, without raising.
+bool isPlainFileName(const std::string& name);
 
 }  // namespace vd

@@ -68,7 +68,7 @@ void TagFile::syntaxError(int line, const std::string& detail) const {
   std::string message =
       "Syntax error in " + sourceName_ + " at line " + std::to_string(line) + " ==> " + detail;
   writeLog(message, kLogError);
-  throw LauncherException(message);
+  throw TagSyntaxError(message, line, detail);
 }
 
 TagFile::Entry* TagFile::find(const std::string& name) {
@@ -83,6 +83,7 @@ const TagFile::Entry* TagFile::find(const std::string& name) const {
 
 void TagFile::remove(const std::string& name) {
   std::erase_if(entries_, [&](const Entry& entry) { return entry.first == name; });
+  valueLines_.erase(name);
 }
 
 const std::vector<std::string>& TagFile::values(const std::string& name) const {
@@ -98,7 +99,15 @@ std::string TagFile::get(const std::string& name, int index) const {
 
 int TagFile::count(const std::string& name) const { return static_cast<int>(values(name).size()); }
 
+int TagFile::valueLine(const std::string& name, int index) const {
+  auto it = valueLines_.find(name);
+  if (it == valueLines_.end() || index < 0 || index >= static_cast<int>(it->second.size()))
+    return 0;
+  return it->second[static_cast<size_t>(index)];
+}
+
 void TagFile::set(const std::string& name, const std::string& value) {
+  valueLines_.erase(name);
   if (Entry* entry = find(name)) {
     entry->second = {value};
     return;

@@ -1,11 +1,28 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "launcher/exceptions.h"
+
 namespace vd {
+
+// A syntax error of a tag file: a LauncherException with the finished message, which also
+// keeps the line and the detail for readers that report them in a form of their own.
+class TagSyntaxError : public LauncherException {
+ public:
+  TagSyntaxError(std::string message, int line, std::string detail)
+      : LauncherException(std::move(message)), line_(line), detail_(std::move(detail)) {}
+  int line() const { return line_; }
+  const std::string& detail() const { return detail_; }
+
+ private:
+  int line_;
+  std::string detail_;
+};
 
 // The parsed form of every text file of the launcher: an ordered map from tag name to values.
 // A missing tag or value reads as the empty string.
@@ -25,6 +42,9 @@ class TagFile {
   const std::vector<std::string>& values(const std::string& name) const;
   void set(const std::string& name, const std::string& value);
   void add(const std::string& name, const std::string& value);
+  // The line (from 1) a parse read the index-th value of the tag from; 0 when the value did
+  // not come from a parse or was changed since.
+  int valueLine(const std::string& name, int index = 0) const;
   bool getBoolean(const std::string& name, bool defaultValue) const;
   void setBoolean(const std::string& name, bool value);
   void setJvmLocation(const std::string& home, const std::string& file, bool temporary);
@@ -42,10 +62,15 @@ class TagFile {
   Entry* find(const std::string& name);
   const Entry* find(const std::string& name) const;
   void remove(const std::string& name);
-  // Logs "Syntax error in <source> at line <n> ==> <detail>" as an error and raises it.
+  // Records the line of the value the parser has just set or added.
+  void noteValueLine(const std::string& name, int line) { valueLines_[name].push_back(line); }
+  // Logs "Syntax error in <source> at line <n> ==> <detail>" as an error and raises it as a
+  // TagSyntaxError.
   [[noreturn]] void syntaxError(int line, const std::string& detail) const;
 
   std::vector<Entry> entries_;
+  // Per tag, the line of each value as the parser read it.
+  std::map<std::string, std::vector<int>> valueLines_;
   bool loaded_ = false;
   int lineCounter_ = 0;
   std::string sourceName_;

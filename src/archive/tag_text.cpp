@@ -62,12 +62,13 @@ void TagTextParser::parseTagLine(const std::string& line) {
   }
   size_t start = line.find_first_not_of(kBlanks, colon + 1);
   if (start == std::string::npos) tags_.syntaxError(tags_.lineCounter_, "Invalid tag format.");
-  if (line[start] != '"') {
-    tags_.set(name, line.substr(start));
-    return;
+  std::string value = line.substr(start);
+  if (line[start] == '"') {
+    int position = static_cast<int>(start) + 1;
+    value = readQuotedArgument(line, position, true);
   }
-  int position = static_cast<int>(start) + 1;
-  tags_.set(name, readQuotedArgument(line, position, true));
+  tags_.set(name, value);
+  tags_.noteValueLine(name, tags_.lineCounter_);
 }
 
 void TagTextParser::parseBlock(const std::string& name) {
@@ -82,6 +83,7 @@ void TagTextParser::parseBlock(const std::string& name) {
     if (value.empty()) continue;
     if (value == kBlockEnd) return;
     tags_.add(name, value);
+    tags_.noteValueLine(name, tags_.lineCounter_);
   }
 }
 

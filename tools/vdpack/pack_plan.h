@@ -34,10 +34,8 @@ class UsageError {
   std::string message_;
 };
 
-// The options after "build"; raises UsageError.
+// The arguments after "build": an optional manifest first, then options, which override its
+// STUB, OUT and KIND and add files after its own; raises UsageError.
 PackPlan parseBuildOptions(const std::vector<std::string>& args);
-
-// Why the launcher could not use `name` as an entry name, or empty when it can.
-std::string entryNameProblem(const std::string& name);
 
 }  // namespace vd::pack

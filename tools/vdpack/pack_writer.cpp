@@ -69,7 +69,8 @@ FileIndexEntry appendFile(LauncherWriter& writer, const PackFile& file) {
   entry.decompressedCount = file.decompressedCount;
   entry.decompressedSize = file.decompressedSize;
   uint64_t offset = writer.position();
-  uint64_t length = writer.append(file.path);
+  // A file without a path has no bytes: a directory of a JVM installer's package.
+  uint64_t length = file.path.empty() ? 0 : writer.append(file.path);
   checkPosition(offset + length, file.path);
   entry.offset = static_cast<uint32_t>(offset);
   entry.length = static_cast<uint32_t>(length);

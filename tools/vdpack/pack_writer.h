@@ -14,4 +14,9 @@ void writeLauncher(const PackPlan& plan);
 // LauncherException.
 void listLauncher(const std::string& path, std::FILE* out);
 
+// Writes every embedded file into `directory` (created when missing) under its entry name.
+// A name that would leave the directory refuses the whole archive before anything is
+// written; failures raise LauncherException.
+void extractLauncher(const std::string& path, const std::string& directory);
+
 }  // namespace vd::pack
