@@ -3,8 +3,9 @@
 # A fenced block's info string says what it is:
 #   ```<lang> file=NAME       written as NAME (exact contents) into the page's scratch directory
 #   ```sh run [exit=N]        run with bash -euo pipefail in that directory; must exit 0 (or N).
-#                             Leading "# needs: wine" / "# needs: win64" / "# needs: win32" lines
-#                             skip the block (and its output) when that is unavailable.
+#                             Leading "# needs: wine" / "# needs: win64" / "# needs: win32" /
+#                             "# needs: vdpack-jre" lines skip the block (and its output) when
+#                             that is unavailable (vdpack-jre: a vdpack with the jre command).
 #   ```text output            directly after a run block: its standard output, exactly
 #                             (trailing newlines ignored; a Windows program's \r is not)
 #   ```text output contains   directly after a run block: each non-empty line appears within
@@ -52,6 +53,8 @@ available() {  # need
     wine) have_wine && [ -d "$VD_WINEPREFIX" ] ;;
     win64) [ -n "$VD_WIN64_DIR" ] && [ -f "$win64_stub" ] ;;
     win32) [ -n "$VD_WIN32_DIR" ] && [ -f "$win32_stub" ] ;;
+    vdpack-jre) "$VD_PACK" jre --help >/dev/null 2>&1 ||
+                "$VD_PACK" --help 2>/dev/null | grep -qF "vdpack jre " ;;
     *) return 2 ;;
   esac
 }
