@@ -21,5 +21,38 @@ TEST(TrailerSearch, IdentificationBytesInsideTheExecutableAreNotATrailer) {
   std::fclose(f);
 }
 
+// A signature appended after the trailer is a tail of any bytes, maybe longer than one search
+// block and maybe holding the identification value itself; the search walks back over it.
+TEST(TrailerSearch, WalksBackOverASignatureAfterTheTrailer) {
+  struct Case {
+    const char* what;
+    size_t tailBytes;
+    std::vector<unsigned char> strayAt10;  // written 10 bytes into the tail
+  };
+  const Case cases[] = {
+      {"short tail", 9, {}},
+      {"tail longer than a search block", 200000, {}},
+      {"stray value with an offset past itself", 5000, {0xFF, 0xFF, 0xFF, 0xFF, 0xCA, 0x82, 0xCA, 0x82}},
+      {"stray value with offset 0", 5000, {0, 0, 0, 0, 0xCA, 0x82, 0xCA, 0x82}},
+  };
+  for (const Case& c : cases) {
+    // The executable, an empty index at 3000, kind 7, the index offset, the value, the tail.
+    const unsigned char trailer[] = {0, 0, 0, 0, 7, 0, 0, 0x0B, 0xB8, 0xCA, 0x82, 0xCA, 0x82};
+    const size_t tailStart = 3000 + sizeof trailer;
+    std::vector<unsigned char> bytes(tailStart + c.tailBytes, 0x90);
+    std::copy(trailer, trailer + sizeof trailer, bytes.begin() + 3000);
+    for (size_t i = tailStart; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 7 + 3);
+    std::copy(c.strayAt10.begin(), c.strayAt10.end(), bytes.begin() + tailStart + 10);
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    const int64_t size = static_cast<int64_t>(bytes.size());
+    int64_t found = findTrailerTail(f, size);
+    EXPECT_EQ(found, static_cast<int64_t>(c.tailBytes)) << c.what;
+    EXPECT_EQ(readLauncherKind(f, size, found), 7) << c.what;
+    std::fclose(f);
+  }
+}
+
 }  // namespace
 }  // namespace vd
