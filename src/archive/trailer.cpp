@@ -1,12 +1,10 @@
 #include "archive/trailer.h"
 
-#include <string>
 #include <vector>
 
 #include "archive/archive_format.h"
 #include "archive/archive_reader.h"
 #include "launcher/exceptions.h"
-#include "launcher/process_state.h"
 #include "platform/files.h"
 
 namespace vd {
@@ -15,7 +13,6 @@ namespace {
 constexpr const char* kIdentificationUnreadable = "Unable to read launcher identification value.";
 constexpr int64_t kSearchBlock = 64 * 1024;
 constexpr int64_t kIdentificationBytes = 4;
-constexpr int kUnknownKind = -2;
 
 bool readAt(std::FILE* stream, int64_t position, unsigned char* buffer, size_t count) {
   return platform::seekFile(stream, position, SEEK_SET) &&
@@ -31,19 +28,6 @@ int64_t searchBlock(std::FILE* stream, int64_t low, int64_t high) {
     if (decodeBigEndian32(&block[static_cast<size_t>(at - low)]) == kLauncherIdentification)
       return at;
   return -1;
-}
-
-struct TrailerFound {
-  int kind;
-  int64_t tail;
-};
-
-TrailerFound searchLauncherFile(const std::string& path) {
-  platform::UniqueFile file = platform::openFile(path, "rb");
-  if (!file) return {-1, 0};
-  int64_t size = streamSize(file.get());
-  int64_t tail = findTrailerTail(file.get(), size);
-  return {readLauncherKind(file.get(), size, tail), tail};
 }
 
 // A real trailer follows the launcher executable, so its index starts after the file's first
@@ -83,18 +67,6 @@ int readLauncherKind(std::FILE* stream, int64_t streamBytes, int64_t tail) {
   unsigned char kind = 0;
   if (position < 0 || !readAt(stream, position, &kind, 1)) return -1;
   return kind;
-}
-
-int launcherKind(const std::string& path) {
-  LauncherArchive& archive = processState().archive;
-  bool own = path == processState().settings.launcherFile;
-  if (own && archive.cachedLauncherKind != kUnknownKind) return archive.cachedLauncherKind;
-  TrailerFound found = searchLauncherFile(path);
-  if (own) {
-    archive.cachedLauncherKind = found.kind;
-    archive.tailSize = found.tail;
-  }
-  return found.kind;
 }
 
 }  // namespace vd

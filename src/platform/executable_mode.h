@@ -7,4 +7,7 @@ namespace vd::platform {
 // it. Windows runs any file by its name: nothing to do there.
 bool makeExecutable(const std::string& path);
 
+// Whether the file's owner may run it (POSIX); false on Windows, where no file has the bit.
+bool isExecutableFile(const std::string& path);
+
 }  // namespace vd::platform

@@ -12,4 +12,9 @@ bool makeExecutable(const std::string& path) {
   return chmod(path.c_str(), st.st_mode | (readable >> 2)) == 0;
 }
 
+bool isExecutableFile(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR) != 0;
+}
+
 }  // namespace vd::platform
