@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "launcher/exceptions.h"
+#include "jre_pack.h"
 #include "pack_plan.h"
 #include "pack_writer.h"
 
@@ -15,6 +16,7 @@ constexpr const char* kHelp = R"(usage:
                --file TYPE:ID:PATH[:NAME] [--compressed COUNT:SIZE] ... [--tail BYTES]
   vdpack list FILE
   vdpack extract FILE DIR
+  vdpack jre --runtime DIR --jvm-file JVMFILE --out INSTALLER [--stub STUB]
   vdpack --help
 
 build   Copies LAUNCHER to FILE and appends the launcher archive: the bytes of every
@@ -27,6 +29,17 @@ list    Prints the file index of a launcher file, one entry a line:
 extract Writes every embedded file of a launcher file into DIR (created when missing)
         under its entry name. An archive holding a name that is not a plain file name is
         refused whole, before anything is written.
+jre     Makes a JVM installer, the JvmInstaller file (type 4) that INSTALL_JVM runs: STUB
+        followed by every directory and file below DIR (a runtime made with jlink, say) and
+        the jvm file JVMFILE. Run with a destination as its working directory (or given as
+        its one argument) the installer first checks its whole package (checksums, and
+        paths that stay below the destination), then writes the tree there, keeping the
+        executable bits on POSIX, and the jvm file last, as "jvm". JVMFILE's JVM_EXE must
+        name a file of DIR ("bin\java.exe" and "bin/java.exe" alike), and DIR must not
+        hold a "jvm" of its own. STUB defaults to the installer stub of vdpack's platform
+        (lib/vdlauncher/vdjre beside an installed vdpack, tools/vdjre/vdjre in a build
+        tree); for Windows give the vdjre.exe of a Windows build. Prints the COUNT:SIZE
+        the tree unpacks to, for the installer's --compressed in the launcher.
 
 manifest (a tag file; relative paths count from the manifest's directory):
   STUB: linux | win64 | win32 | PATH   the launcher to start from (required)
@@ -102,6 +115,15 @@ int run(const std::vector<std::string>& args) {
   if (command == "extract") {
     if (rest.size() != 2) return usage("extract wants FILE and DIR");
     vd::pack::extractLauncher(rest[0], rest[1]);
+    return 0;
+  }
+  if (command == "jre") {
+    vd::pack::JrePlan plan = vd::pack::parseJreOptions(rest);
+    vd::pack::JreSummary summary = vd::pack::writeJreInstaller(plan);
+    std::printf("%s: %u entries, %llu bytes unpacked (embed it with --compressed %u:%llu)\n",
+                plan.out.c_str(), summary.entries,
+                static_cast<unsigned long long>(summary.bytes), summary.entries,
+                static_cast<unsigned long long>(summary.bytes));
     return 0;
   }
   return usage("unknown command " + command + " (see vdpack --help)");
