@@ -5,12 +5,7 @@
 # tree with a stand-in java.exe.
 source "$(dirname "$0")/lib.sh"
 
-if ! command -v java >/dev/null || ! command -v javac >/dev/null || ! command -v jar >/dev/null \
-   || [ ! -f "$VD_JAVA_DIR/Verify.jar" ]; then
-  echo "skipped: no JDK or no Verify.jar"
-  exit 0
-fi
-jdk=$(dirname "$(dirname "$(readlink -f "$(command -v java)")")")
+need_jdk
 [ -x "$jdk/bin/jlink" ] || { echo "skipped: no jlink in $jdk"; exit 0; }
 
 # The jlinked runtime is cached in the build directory: jlink takes seconds, the tests reuse it.

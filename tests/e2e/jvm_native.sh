@@ -3,12 +3,7 @@
 # input-file actions SEARCH, SEARCH_ALL, VERIFY_JVM and INSTALL_JVM print their results.
 source "$(dirname "$0")/lib.sh"
 
-if ! command -v java >/dev/null || ! command -v javac >/dev/null || ! command -v jar >/dev/null \
-   || [ ! -f "$VD_JAVA_DIR/Verify.jar" ]; then
-  echo "skipped: no JDK or no Verify.jar"
-  exit 0
-fi
-jdk=$(dirname "$(dirname "$(readlink -f "$(command -v java)")")")
+need_jdk
 verify_jar="$VD_JAVA_DIR/Verify.jar"
 
 # The application: its arguments, one per line in brackets, into $APP_OUT; exits with 42.

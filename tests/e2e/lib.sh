@@ -36,3 +36,14 @@ run() {
   rc=$?
   set -e
 }
+
+# Ends the test as skipped without a JDK (java, javac, jar) or Verify.jar; otherwise sets $jdk
+# to the JDK's home.
+need_jdk() {
+  if ! command -v java >/dev/null || ! command -v javac >/dev/null || ! command -v jar >/dev/null \
+     || [ ! -f "$VD_JAVA_DIR/Verify.jar" ]; then
+    echo "skipped: no JDK or no Verify.jar"
+    exit 0
+  fi
+  jdk=$(dirname "$(dirname "$(readlink -f "$(command -v java)")")")
+}
