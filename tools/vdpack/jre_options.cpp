@@ -4,6 +4,7 @@
 #include "platform/file_operations.h"
 #include "platform/module.h"
 #include "platform/path.h"
+#include "stub_locator.h"
 
 namespace vd::pack {
 namespace {
@@ -42,21 +43,12 @@ JrePlan parseJreOptions(const std::vector<std::string>& args) {
   return plan;
 }
 
-// `directory` followed by each of the names.
-std::string below(std::string directory, std::initializer_list<const char*> names) {
-  for (const char* name : names) directory = platform::joinPath(directory, name);
-  return directory;
-}
-
 std::string defaultJreStub() {
   std::string own = directoryOf(platform::moduleFileName());
-  std::vector<std::string> places = {below(own, {"..", "lib", "vdlauncher", kInstalledStubName}),
-                                     below(own, {"..", "vdjre", kBuiltStubName})};
+  std::vector<std::string> places = {joinAll(own, {"..", "lib", "vdlauncher", kInstalledStubName}),
+                                     joinAll(own, {"..", "vdjre", kBuiltStubName})};
   std::string looked;
-  for (const std::string& place : places) {
-    if (platform::pathInfo(place).kind == platform::PathKind::kFile) return place;
-    looked.append(looked.empty() ? "" : " and ").append(place);
-  }
+  if (std::optional<std::string> stub = firstExistingFile(places, " and ", looked)) return *stub;
   throw UsageError("no installer stub (looked for " + looked + "): give one with --stub");
 }
 

@@ -31,12 +31,22 @@ std::string stubFileName(const std::string& name) {
   return std::string();
 }
 
-std::string joinAll(std::string path, std::initializer_list<const char*> names) {
-  for (const char* name : names) path = platform::joinPath(path, name);
-  return path;
+}  // namespace
+
+std::string joinAll(std::string directory, std::initializer_list<const char*> names) {
+  for (const char* name : names) directory = platform::joinPath(directory, name);
+  return directory;
 }
 
-}  // namespace
+std::optional<std::string> firstExistingFile(const std::vector<std::string>& places,
+                                             const std::string& separator, std::string& looked) {
+  looked.clear();
+  for (const std::string& place : places) {
+    if (platform::pathInfo(place).kind == platform::PathKind::kFile) return place;
+    looked.append(looked.empty() ? "" : separator).append(place);
+  }
+  return std::nullopt;
+}
 
 std::vector<std::string> stubCandidates(const std::string& name) {
   std::string file = stubFileName(name);
@@ -54,11 +64,7 @@ std::string resolveStub(const std::string& value, const std::string& baseDirecto
   std::vector<std::string> places = stubCandidates(value);
   if (places.empty()) return relativeTo(baseDirectory, value);
   std::string looked;
-  for (const std::string& place : places) {
-    if (platform::pathInfo(place).kind == platform::PathKind::kFile) return place;
-    if (!looked.empty()) looked += ", ";
-    looked += place;
-  }
+  if (std::optional<std::string> stub = firstExistingFile(places, ", ", looked)) return *stub;
   throw UsageError("no " + value + " launcher: looked for " + looked);
 }
 

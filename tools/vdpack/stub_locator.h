@@ -1,10 +1,20 @@
 #pragma once
 // Launcher stubs by platform name. A build description can say "linux", "win64" or "win32"
 // instead of a path; vdpack finds that launcher in its own install or build tree.
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vd::pack {
+
+// `directory` followed by each of the names.
+std::string joinAll(std::string directory, std::initializer_list<const char*> names);
+
+// The first of `places` that is an existing file; otherwise nothing, with `looked` set to every
+// place joined by `separator`, for the caller's message.
+std::optional<std::string> firstExistingFile(const std::vector<std::string>& places,
+                                             const std::string& separator, std::string& looked);
 
 // Where vdpack looks for the stub of a platform name, first place first: with the environment
 // variable VDPACK_STUBS set, only DIR/FILE in that directory; otherwise FILE in
